@@ -1,0 +1,1 @@
+int tesselmarDomainAnchor() { return 0; }
