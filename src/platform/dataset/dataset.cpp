@@ -874,11 +874,11 @@ void DataSet::appendRecord(const QVariantList &values)
     append();
     if (state_ != State::Insert)
         return;
-    for (int i = 0; i < storedCount_ && i < values.size(); ++i) {
-        if (fields_[i].name == QLatin1String("id") && (values[i].isNull() || !values[i].isValid()))
-            continue;
-        setValue(fields_[i].name, values[i]);
-    }
+    // A null value leaves the field as the insert hooks and the master link
+    // filled it.
+    for (int i = 0; i < storedCount_ && i < values.size(); ++i)
+        if (values[i].isValid() && !values[i].isNull())
+            setValue(fields_[i].name, values[i]);
     post();
 }
 

@@ -139,7 +139,8 @@ public:
     void cancel();
     void remove();
     // Appends and posts one row given by position: stored fields in column
-    // order, then lookup fields (ignored), `id` included (null = generated).
+    // order, then lookup fields (ignored). A null value leaves the field as
+    // the insert hooks and the master link filled it (`id` is generated).
     void appendRecord(const QVariantList &values);
 
     // --- hooks, in Delphi order
