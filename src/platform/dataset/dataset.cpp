@@ -6,6 +6,7 @@
 #include "platform/globals.h"
 
 #include <QSqlQuery>
+#include <QSqlField>
 #include <QSqlRecord>
 
 #include <algorithm>
