@@ -191,8 +191,15 @@ void DataSet::open()
     if (isActive())
         return;
     rows_.clear();
-    if (!isInMemory())
+    if (!isInMemory()) {
         readRows();
+        // A detail of no master row reads nothing, yet opening must still
+        // fail when its table cannot be read.
+        if (master_ && rows_.isEmpty() && connection_) {
+            QVariantList binds;
+            connection_->exec(selectSql(binds).section(QStringLiteral(" WHERE "), 0, 0) + QStringLiteral(" LIMIT 0"));
+        }
+    }
     state_ = State::Browse;
     lastMasterKey_ = masterKey();
     rebuildView(QVariant());
