@@ -1,7 +1,3 @@
-#include <QApplication>
+#include "app/program.h"
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    return 0;
-}
+int main(int argc, char *argv[]) { return RunProgram(argc, argv); }

@@ -1,1 +1,0 @@
-int tesselmarDomainAnchor() { return 0; }
