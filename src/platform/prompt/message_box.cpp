@@ -22,7 +22,7 @@ constexpr int ButtonWidth = 75;
 constexpr int WideExtra = 20; // "Sim a Todos" and "Não a Todos" are wider
 constexpr int ButtonGap = 8;
 constexpr int BandMargin = 12;
-constexpr int MaxTextWidth = 460;
+constexpr int MaxTextWidth = 600;
 
 struct ButtonDef {
     MsgButton button;
