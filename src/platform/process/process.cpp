@@ -81,10 +81,13 @@ QList<ProcessInfo> RunningProcesses()
         if (state == 0 || state == 'Z' || state == 'X')
             continue;
         const QByteArray cmdline = readProcFile(pid, "cmdline");
-        if (cmdline.isEmpty())
-            continue; // kernel threads
         ProcessInfo info;
         info.pid = pid;
+        info.exe = QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid));
+        // Kernel threads have neither; a process in the middle of exec may
+        // briefly show no command line yet, its executable tells it apart.
+        if (cmdline.isEmpty() && info.exe.isEmpty())
+            continue;
         QString argv0 = QString::fromLocal8Bit(cmdline.left(cmdline.indexOf('\0')));
         if (!argv0.isEmpty() && QFileInfo(argv0).isRelative() && argv0.contains(QLatin1Char('/'))) {
             const QString cwd = QFile::symLinkTarget(QStringLiteral("/proc/%1/cwd").arg(pid));
@@ -92,7 +95,6 @@ QList<ProcessInfo> RunningProcesses()
                 argv0 = QDir::cleanPath(QDir(cwd).filePath(argv0));
         }
         info.argv0 = argv0;
-        info.exe = QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid));
         out << info;
     }
     return out;
@@ -203,6 +205,13 @@ pid_t StartDetached(const QString &program, const QStringList &args, int *errorC
     if (errorCode)
         *errorCode = 0;
     startedChildren().insert(pid);
+    // posix_spawn returns while the kernel still sets up the new program's
+    // arguments; wait (briefly) until the process list shows them, so a
+    // caller that looks for the program finds it.
+    QDeadlineTimer deadline(1000);
+    while (readProcFile(pid, "cmdline").isEmpty() && processState(pid) != 'Z' && processState(pid) != 0
+           && !deadline.hasExpired())
+        QThread::usleep(500);
     return pid;
 }
 
