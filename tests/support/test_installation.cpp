@@ -5,12 +5,90 @@
 #include "platform/globals.h"
 #include "platform/prompt/prompt.h"
 
+#include "platform/process/process.h"
+#include "platform/server/server_paths.h"
+
 #include <QProcess>
 
 #include <arpa/inet.h>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+namespace {
+
+// When a test crashes or is aborted, no destructor runs: the server would
+// outlive the test. The fatal-signal handler kills the server processes
+// recorded here (after checking in /proc that they still are that server)
+// and then lets the previous handler report the crash.
+struct CrashGuard {
+    static constexpr int MaxPids = 8;
+    char program[512] = {};
+    char cmdlinePath[MaxPids][40] = {};
+    pid_t pids[MaxPids] = {};
+    struct sigaction previous[NSIG] = {};
+};
+CrashGuard crashGuard;
+constexpr int FatalSignals[] = {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGTERM, SIGINT, SIGHUP};
+
+void killRecordedServers()
+{
+    for (int i = 0; i < CrashGuard::MaxPids; ++i) {
+        if (crashGuard.pids[i] <= 0)
+            continue;
+        char buffer[512] = {};
+        const int fd = ::open(crashGuard.cmdlinePath[i], O_RDONLY);
+        if (fd < 0)
+            continue;
+        const ssize_t n = ::read(fd, buffer, sizeof buffer - 1);
+        ::close(fd);
+        if (n > 0 && std::strcmp(buffer, crashGuard.program) == 0)
+            ::kill(crashGuard.pids[i], SIGKILL);
+    }
+}
+
+void onFatalSignal(int sig)
+{
+    killRecordedServers();
+    sigaction(sig, &crashGuard.previous[sig], nullptr);
+    raise(sig);
+}
+
+void installCrashGuard()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    for (int sig : FatalSignals) {
+        struct sigaction action {};
+        action.sa_handler = onFatalSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESETHAND;
+        sigaction(sig, &action, &crashGuard.previous[sig]);
+    }
+}
+
+// Records the running server processes of the current installation.
+void recordServers()
+{
+    const QByteArray program = QFile::encodeName(ServerProgramPath());
+    qstrncpy(crashGuard.program, program.constData(), sizeof crashGuard.program);
+    int i = 0;
+    for (const proc::ProcessInfo &p : proc::RunningProcesses()) {
+        if (i == CrashGuard::MaxPids || !proc::MatchesName(p, ServerProgramPath()))
+            continue;
+        qsnprintf(crashGuard.cmdlinePath[i], sizeof crashGuard.cmdlinePath[i], "/proc/%d/cmdline", int(p.pid));
+        crashGuard.pids[i++] = p.pid;
+    }
+    for (; i < CrashGuard::MaxPids; ++i)
+        crashGuard.pids[i] = 0;
+}
+
+} // namespace
 
 int FreeLocalPort()
 {
@@ -50,6 +128,7 @@ TestInstallation::TestInstallation() : dir_(QDir::tempPath() + QStringLiteral("/
 {
     if (!dir_.isValid())
         qFatal("TestInstallation: no temporary folder");
+    installCrashGuard();
     port_ = FreeLocalPort();
     QString output;
     if (!RunSetup(dir_.path(), port_, &output))
@@ -77,6 +156,7 @@ void TestInstallation::start()
     // A failure would show a message box; here it is recorded and reported.
     prompt::Script script;
     running_ = StartConnectionAttempts(*db_, 3);
+    recordServers();
     if (!running_)
         qFatal("TestInstallation: the server did not start: %s\n%s", qPrintable(script.texts().join("\n")),
                qPrintable(LastErrorDetail));
@@ -97,6 +177,7 @@ void TestInstallation::activate()
     }
     if (!alive)
         start();
+    recordServers();
 }
 
 void TestInstallation::reset() { reset(*db_); }
@@ -118,4 +199,5 @@ void TestInstallation::stop()
     running_ = false;
     SetAppDir(folder_);
     SwitchDatabaseServer(*db_, false);
+    recordServers();
 }
