@@ -65,6 +65,8 @@ TfmMain::TfmMain(TDMDB &dm, QWidget *parent) : QMainWindow(parent), dm_(dm)
     splitter->addWidget(left);
     splitter->addWidget(client);
     splitter->setStretchFactor(1, 1);
+    splitter->setCollapsible(0, false);
+    splitter->setSizes({220, 976});
     setCentralWidget(splitter);
 
     // Status bar: program and version, date and time, and a spare panel.
@@ -75,8 +77,8 @@ TfmMain::TfmMain(TDMDB &dm, QWidget *parent) : QMainWindow(parent), dm_(dm)
         panels_[i] = new QLabel;
         panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panels_[i]->setAlignment(Qt::AlignCenter);
-        panels_[i]->setMinimumWidth(widths[i]);
-        bar->addWidget(panels_[i], i == 1 ? 0 : 0);
+        panels_[i]->setFixedWidth(widths[i]);
+        bar->addWidget(panels_[i]);
     }
     setStatusBar(bar);
     panels_[0]->setText(QStringLiteral("Tesselmar v.") + QString::fromLatin1(ProgramVersion));
