@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -208,6 +209,44 @@ private slots:
         script.clear();
         QVERIFY(!restore(chosen.filePath("nao-existe.zip")));
         QCOMPARE(script.texts(), QStringList());
+    }
+
+    void aRestoreWithoutAFileAsksForOne()
+    {
+        db().exec("INSERT INTO socio (nome) VALUES ('Escolhido')");
+        QVERIFY(RunDefaultBackup());
+        db().exec("DELETE FROM socio");
+
+        QString title, folder;
+        QStringList filters;
+        QString answer = archive();
+        prompt::SetDialogRunner([&](QDialog &d) {
+            auto *dialog = qobject_cast<QFileDialog *>(&d);
+            if (!dialog)
+                return int(QDialog::Rejected);
+            title = dialog->windowTitle();
+            folder = dialog->directory().absolutePath() + "/";
+            filters = dialog->nameFilters();
+            if (answer.isEmpty())
+                return int(QDialog::Rejected);
+            dialog->selectFile(answer);
+            return int(QDialog::Accepted);
+        });
+        prompt::Script script;
+        QVERIFY(restore({}));
+        QCOMPARE(title, QString("Procurar ficheiro de Backup"));
+        QCOMPARE(folder, backupDir());
+        QCOMPARE(filters, QStringList({"SQL (*.sql)", "Zip (*.zip)"}));
+        QCOMPARE(memberNames(), QStringList{"Escolhido"});
+
+        // Cancelled: nothing happens, nothing is shown.
+        answer.clear();
+        script.clear();
+        db().exec("DELETE FROM socio");
+        QVERIFY(!restore({}));
+        QCOMPARE(script.texts(), QStringList());
+        QCOMPARE(memberNames(), QStringList());
+        prompt::SetDialogRunner({});
     }
 
     void cleanupTestCase() { TestInstallation::instance().stop(); }
