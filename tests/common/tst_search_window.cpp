@@ -11,6 +11,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <functional>
@@ -105,7 +106,9 @@ private slots:
             QCOMPARE(w.size(), QSize(381, 442));
             QCOMPARE(w.grid()->geometry(), QRect(16, 44, 350, 345));
             QCOMPARE(w.grid()->model()->headerData(0, Qt::Horizontal).toString(), QString("Nome"));
-            QCOMPARE(w.grid()->columnWidth(0), 340);
+            // The one column fills the grid, without a side scroll bar.
+            QVERIFY(w.grid()->columnWidth(0) >= 330);
+            QVERIFY(!w.grid()->horizontalScrollBar()->isVisible());
             QCOMPARE(listed(w), all);
             type(w, text);
             QCOMPARE(listed(w), found);

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -126,6 +127,9 @@ void TfmSearch::setTarget(ds::DataSet *table, const QString &field, const QStrin
     field_ = field;
     tableName_ = tableName;
     SetupGridColumns(DBGridResultados_, {caption}, {field}, {340}, Navy, QStringLiteral("Arial"), 9);
+    // 340 and the row indicator are a little wider than the grid: the one
+    // column takes the grid's width instead, so no side scroll bar shows.
+    DBGridResultados_->horizontalHeader()->setStretchLastSection(true);
 }
 
 QString TfmSearch::searchSql(const QString &text) const
