@@ -4,11 +4,14 @@
 #include "app/server_switch.h"
 #include "app/splash_window.h"
 #include "app/startup.h"
+#include "app/window_classes.h"
 #include "data/data_module.h"
 #include "maintenance/backup.h"
 #include "platform/globals.h"
 #include "platform/prompt/prompt.h"
+#include "ui/common/pictures.h"
 #include "ui/main/main_window.h"
+#include "ui/main/report_exception.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -21,7 +24,8 @@
 
 namespace {
 
-// Errors that no window caught are shown, never left to end the program.
+// Errors that no window caught go to the error report, never end the
+// program.
 class TesselmarApplication : public QApplication {
 public:
     using QApplication::QApplication;
@@ -31,7 +35,7 @@ public:
             return QApplication::notify(receiver, event);
         } catch (const ds::AbortOperation &) {
         } catch (const std::exception &e) {
-            ShowMessageDialog(QString::fromUtf8(e.what()), MsgKind::Error, mbOK);
+            ReportException(e);
         }
         return false;
     }
@@ -101,6 +105,7 @@ void finishProgram(TDMDB &dm)
 int RunProgram(int argc, char *argv[])
 {
     TesselmarApplication app(argc, argv);
+    LoadBackgroundPicture();
     QApplication::setApplicationName(QStringLiteral("Tesselmar"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tesselmar"));
     SetAppDir(QCoreApplication::applicationDirPath());
@@ -110,6 +115,7 @@ int RunProgram(int argc, char *argv[])
     if (!AcquireInstanceLock(lock))
         return 1;
 
+    RegisterAllWindows();
     static QPointer<TfmMain> mainWindow;
     installSignalHandlers(&mainWindow);
 
@@ -118,8 +124,8 @@ int RunProgram(int argc, char *argv[])
         TDMDB dm;
         bool started = false;
         {
-            TfmSplash splash;
-            StartUp startUp(dm, splash);
+            TfmSplash splash(BackgroundPicture());
+            StartUp startUp(dm, splash, BackgroundPicture());
             splash.setOnFirstShow([&]() { started = startUp.run(); });
             RunModal(splash);
         }

@@ -11,6 +11,7 @@ class ReportWindow : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
+    ~ReportWindow() override;
 
     // The table object the layout reads by itself, if it has one.
     virtual ds::DataSet *ownData() const { return nullptr; }

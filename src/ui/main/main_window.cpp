@@ -5,10 +5,16 @@
 #include "platform/globals.h"
 #include "platform/memory.h"
 #include "platform/prompt/prompt.h"
+#include "ui/common/pictures.h"
+#include "ui/main/wheel_to_keys.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
 #include <QDateTime>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,8 +27,21 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+namespace {
+TfmMain *theMainWindow = nullptr;
+}
+
+TfmMain *TfmMain::instance() { return theMainWindow; }
+
+TfmMain::~TfmMain()
+{
+    if (theMainWindow == this)
+        theMainWindow = nullptr;
+}
+
 TfmMain::TfmMain(TDMDB &dm, QWidget *parent) : QMainWindow(parent), dm_(dm)
 {
+    theMainWindow = this;
     setObjectName(QStringLiteral("fmMain"));
     const QString decimal = QLocale::system().decimalPoint();
     DecimalSep = decimal.isEmpty() ? QLatin1Char(',') : decimal.at(0);
@@ -43,6 +62,9 @@ TfmMain::TfmMain(TDMDB &dm, QWidget *parent) : QMainWindow(parent), dm_(dm)
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tree_->setStyleSheet(QStringLiteral("QTreeWidget { border: none; }"));
+    tree_->setIconSize(QSize(16, 16));
+    tree_->viewport()->installEventFilter(this);
+    tree_->installEventFilter(this);
     leftLayout->addWidget(title);
     leftLayout->addWidget(tree_);
 
@@ -57,6 +79,9 @@ TfmMain::TfmMain(TDMDB &dm, QWidget *parent) : QMainWindow(parent), dm_(dm)
     QFont tabFont = tabArea_->font();
     tabFont.setPointSize(9);
     tabArea_->setFont(tabFont);
+    tabArea_->setDocumentMode(true);
+    tabArea_->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tabArea_->tabBar(), &QWidget::customContextMenuRequested, this, &TfmMain::showTabMenu);
     tabArea_->hide();
     clientLayout->addWidget(tabArea_);
 
@@ -90,6 +115,11 @@ TfmMain::TfmMain(TDMDB &dm, QWidget *parent) : QMainWindow(parent), dm_(dm)
     clock_->start();
     tick();
 
+    LoadButtonGlyphs();
+    qApp->installEventFilter(new WheelToKeys(this));
+    buildActions();
+    buildNavigation();
+
     AssociationName = dm_.ztAssociacao->isActive() && !dm_.ztAssociacao->isEmpty()
                           ? dm_.ztAssociacao->value(QStringLiteral("nome")).toString().left(80)
                           : QString();
@@ -118,6 +148,31 @@ void TfmMain::closeWithoutQuestion()
     close();
 }
 
+void TfmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (firstShown_)
+        return;
+    firstShown_ = true;
+    // Once the window is on screen: the first-use checks.
+    QTimer::singleShot(0, this, &TfmMain::firstUseChecks);
+}
+
+void TfmMain::firstUseChecks()
+{
+    if (!dm_.FirstActivation)
+        return;
+    dm_.FirstActivation = false;
+    if (dm_.ztAssociacao->isActive() && dm_.ztAssociacao->isEmpty()) {
+        openWindow(QStringLiteral("TfmFormularioAssoc"), true);
+        openWindow(QStringLiteral("TfmFormularioModalidade"), true);
+    }
+    if (dm_.ztSocio->isActive() && dm_.ztSocio->isEmpty())
+        ShowMessageDialog(QStringLiteral("Introduza os Sócios, utilizando o \"Menu Principal\": \r\n\"Formulários\" e "
+                                         "a opção: \"Sócios\"."),
+                          MsgKind::Information, mbOK);
+}
+
 void TfmMain::closeEvent(QCloseEvent *event)
 {
     if (askOnClose_ && ShowMessageDialog(QStringLiteral("Deseja terminar o \"Tesselmar\"?"), MsgKind::Confirmation,
@@ -128,9 +183,8 @@ void TfmMain::closeEvent(QCloseEvent *event)
     clock_->stop();
     // Every window living in a tab page goes with the tab area.
     while (tabArea_->count() > 0) {
-        QWidget *page = tabArea_->widget(0);
-        tabArea_->removeTab(0);
-        delete page;
+        tabArea_->setCurrentIndex(0);
+        closeActivePage();
     }
     event->accept();
 }

@@ -1,0 +1,3 @@
+#include "ui/common/report_window.h"
+
+ReportWindow::~ReportWindow() = default;
