@@ -15,6 +15,7 @@
 #include <QTabBar>
 #include <QDateTime>
 #include <QApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -63,6 +64,7 @@ TfmMain::TfmMain(TDMDB &dm, QWidget *parent) : QMainWindow(parent), dm_(dm)
     tree_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tree_->setStyleSheet(QStringLiteral("QTreeWidget { border: none; }"));
     tree_->setIconSize(QSize(16, 16));
+    tree_->setIndentation(12);
     tree_->viewport()->installEventFilter(this);
     tree_->installEventFilter(this);
     leftLayout->addWidget(title);
@@ -72,8 +74,14 @@ TfmMain::TfmMain(TDMDB &dm, QWidget *parent) : QMainWindow(parent), dm_(dm)
     auto *client = new QWidget;
     client->setObjectName(QStringLiteral("clientArea"));
     client->setStyleSheet(QStringLiteral("#clientArea { background: white; }"));
-    auto *clientLayout = new QVBoxLayout(client);
+    auto *clientLayout = new QGridLayout(client);
     clientLayout->setContentsMargins(0, 0, 0, 0);
+    // The background picture, centred, behind the tab area.
+    auto *picture = new QLabel;
+    picture->setObjectName(QStringLiteral("imgBackground"));
+    picture->setPixmap(BackgroundPicture());
+    picture->setAlignment(Qt::AlignCenter);
+    clientLayout->addWidget(picture, 0, 0);
     tabArea_ = new QTabWidget;
     tabArea_->setObjectName(QStringLiteral("TabArea"));
     QFont tabFont = tabArea_->font();
@@ -83,7 +91,7 @@ TfmMain::TfmMain(TDMDB &dm, QWidget *parent) : QMainWindow(parent), dm_(dm)
     tabArea_->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(tabArea_->tabBar(), &QWidget::customContextMenuRequested, this, &TfmMain::showTabMenu);
     tabArea_->hide();
-    clientLayout->addWidget(tabArea_);
+    clientLayout->addWidget(tabArea_, 0, 0);
 
     auto *splitter = new QSplitter;
     splitter->setHandleWidth(4);

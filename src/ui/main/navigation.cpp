@@ -121,6 +121,7 @@ void TfmMain::buildNavigation()
             auto *item = new QTreeWidgetItem(group, {QString::fromUtf8(e.caption)});
             item->setData(0, Qt::UserRole, e.number);
             item->setIcon(0, MenuPicture(pictureOfEntry(e.number)));
+            item->setToolTip(0, item->text(0));
         }
     }
     tree_->expandAll();

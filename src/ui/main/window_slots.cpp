@@ -51,8 +51,8 @@ void centreOn(QWidget *window, const QWidget *on)
 void TfmMain::openWindow(const QString &className, bool modal)
 {
     if (!IsWindowClassRegistered(className)) {
-        ShowMessageDialog(QStringLiteral("A janela \"") + className +
-                              QStringLiteral("\" ainda não está disponível nesta versão do Tesselmar."),
+        ShowMessageDialog(QStringLiteral("Esta janela ainda não está disponível nesta versão do Tesselmar.\r\n(") +
+                              className + QStringLiteral(")"),
                           MsgKind::Warning, mbOK);
         return;
     }
@@ -151,8 +151,8 @@ void TfmMain::printReport(const QString &className, ds::DataSet *check, ds::Data
         }
     }
     if (!IsReportClassRegistered(className)) {
-        ShowMessageDialog(QStringLiteral("O relatório \"") + className +
-                              QStringLiteral("\" ainda não está disponível nesta versão do Tesselmar."),
+        ShowMessageDialog(QStringLiteral("Este relatório ainda não está disponível nesta versão do Tesselmar.\r\n(") +
+                              className + QStringLiteral(")"),
                           MsgKind::Warning, mbOK);
         return;
     }
