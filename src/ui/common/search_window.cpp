@@ -161,13 +161,20 @@ void TfmSearch::search() { runQuery(searchSql(edtSearchValue_->text())); }
 
 void TfmSearch::choose()
 {
+    // OK stands for "this row": with nothing found, or a row the table
+    // object does not show, it ends like Cancel, so no caller acts (prints,
+    // fills a field) on some other row the table object happened to be on.
     ds::DataSet *q = query();
+    bool found = false;
     if (table_ && table_->isActive() && q && q->isActive() && !q->isEmpty()) {
         const QVariant id = q->value(QStringLiteral("id"));
         ControlsSuspended suspended(*table_);
-        table_->locate(QStringLiteral("id"), id);
+        found = table_->locate(QStringLiteral("id"), id);
     }
-    accept();
+    if (found)
+        accept();
+    else
+        reject();
 }
 
 void TfmSearch::paintEvent(QPaintEvent *)
