@@ -30,15 +30,15 @@ RecordWindow::RecordWindow(const QString &objectName, const QString &caption, co
     auto *layout = new QVBoxLayout(panel_);
     layout->setContentsMargins(8, 12, 8, 12);
     layout->setSpacing(6);
-    for (const ButtonSpec &spec : buttons) {
+    for (const ButtonSpec &def : buttons) {
         auto *b = new QToolButton(panel_);
-        b->setObjectName(QString::fromLatin1(spec.name));
-        b->setText(QString::fromUtf8(spec.caption));
-        b->setToolTip(QString::fromUtf8(spec.hint));
+        b->setObjectName(QString::fromLatin1(def.name));
+        b->setText(QString::fromUtf8(def.caption));
+        b->setToolTip(QString::fromUtf8(def.hint));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setIconSize(QSize(24, 24));
         b->setFixedSize(80, 52);
-        b->setEnabled(spec.enabled);
+        b->setEnabled(def.enabled);
         b->setAutoRaise(true);
         const QString name = b->objectName();
         connect(b, &QToolButton::clicked, this, [this, name]() {

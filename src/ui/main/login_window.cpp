@@ -1,5 +1,7 @@
 #include "ui/main/login_window.h"
 
+#include "ui/common/controls_suspended.h"
+
 #include "platform/dataset/dataset.h"
 #include "platform/prompt/prompt.h"
 #include "ui/common/background.h"
@@ -35,19 +37,6 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QPoint 
     label->adjustSize();
     return label;
 }
-
-// Suspends the table object's bound controls for the lifetime of the guard,
-// also when a lookup throws.
-class ControlsSuspended {
-public:
-    explicit ControlsSuspended(ds::DataSet &set) : set_(set) { set_.disableControls(); }
-    ~ControlsSuspended() { set_.enableControls(); }
-    ControlsSuspended(const ControlsSuspended &) = delete;
-    ControlsSuspended &operator=(const ControlsSuspended &) = delete;
-
-private:
-    ds::DataSet &set_;
-};
 
 } // namespace
 
