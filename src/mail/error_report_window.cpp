@@ -2,23 +2,20 @@
 
 #include "data/data_module.h"
 #include "platform/prompt/prompt.h"
-#include "ui/common/background.h"
 #include "ui/common/pictures.h"
 #include "ui/common/search_window.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
 
-TfmMessageErrorReport::TfmMessageErrorReport(QWidget *parent) : QDialog(parent)
+TfmMessageErrorReport::TfmMessageErrorReport(QWidget *parent)
+    : BorderlessDialog(QColor(224, 232, 245), BackgroundPicture(), parent)
 {
     setObjectName(QStringLiteral("fmMessageErrorReport"));
     setWindowTitle(QStringLiteral("Formulário Relatório de Erros"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setFixedSize(480, 275);
 
     auto *title = new QLabel(QStringLiteral("Tesselmar - Relatório de Erros"), this);
     title->setObjectName(QStringLiteral("lblTitle"));
@@ -51,12 +48,6 @@ TfmMessageErrorReport::TfmMessageErrorReport(QWidget *parent) : QDialog(parent)
     cancel->setObjectName(QStringLiteral("btnCancel"));
     cancel->setGeometry(380, 236, 84, 28);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TfmMessageErrorReport::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    PaintWindowBackground(p, rect(), QColor(224, 232, 245), BackgroundPicture());
 }
 
 void TfmMessageErrorReport::showEvent(QShowEvent *event)

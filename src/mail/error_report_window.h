@@ -1,14 +1,15 @@
 #pragma once
 // The error report: the text composed for an error nothing else caught,
 // where the user adds what they were doing, and the files to send with it.
-#include <QDialog>
+#include "ui/common/borderless_dialog.h"
+
 #include <QStringList>
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-class TfmMessageErrorReport : public QDialog {
+class TfmMessageErrorReport : public BorderlessDialog {
     Q_OBJECT
 public:
     explicit TfmMessageErrorReport(QWidget *parent = nullptr);
@@ -18,7 +19,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void chooseAccount();

@@ -5,13 +5,12 @@
 // and "Cancelar" (btnCancel) at the lower right. Centred on the parent's
 // window (the main window), or on the screen without one; dragging the
 // background moves it, as it has no title bar.
-#include <QDialog>
-#include <QPoint>
+#include "ui/common/borderless_dialog.h"
 
 class QLabel;
 class QPushButton;
 
-class PromptWindow : public QDialog {
+class PromptWindow : public BorderlessDialog {
     Q_OBJECT
 public:
     PromptWindow(const QString &caption, const QString &title, const QString &line, QWidget *parent);
@@ -20,11 +19,6 @@ public:
     QPushButton *cancelButton() const { return btnCancel_; }
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
     // Where the content goes: below the line, above the buttons.
     static constexpr int ContentLeft = 35;
     static constexpr int ContentWidth = 410;
@@ -34,6 +28,4 @@ private:
     QLabel *lblLine_;
     QPushButton *btnOK_;
     QPushButton *btnCancel_;
-    bool dragging_ = false;
-    QPoint dragOffset_;
 };

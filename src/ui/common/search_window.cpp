@@ -1,5 +1,7 @@
 #include "ui/common/search_window.h"
 
+#include "ui/common/borderless_dialog.h"
+
 #include "data/data_module.h"
 #include "platform/dataset/connection.h"
 #include "platform/dataset/dataset.h"
@@ -110,13 +112,7 @@ TfmSearch::TfmSearch(QWidget *parent) : QDialog(parent)
     setTabOrder(btnOK_, btnCancel_);
     edtSearchValue_->setFocus();
 
-    QRect area;
-    if (parent)
-        area = parent->window()->frameGeometry();
-    else if (const QScreen *screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
-    if (area.isValid())
-        move(area.center() - rect().center());
+    CentreWindow(this, parent);
 }
 
 TfmSearch::~TfmSearch() { clearQuery(); }

@@ -4,15 +4,11 @@
 
 #include "platform/dataset/dataset.h"
 #include "platform/prompt/prompt.h"
-#include "ui/common/background.h"
 
-#include <QGuiApplication>
 #include <QLabel>
+#include <QEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -41,11 +37,10 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QPoint 
 } // namespace
 
 TfmLogin::TfmLogin(ds::DataSet &users, const QPixmap &background, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), users_(users), background_(background)
+    : BorderlessDialog(Background, background, parent), users_(users)
 {
     setObjectName(QStringLiteral("fmLogin"));
     setWindowTitle(QStringLiteral("Janela de Login"));
-    setFixedSize(480, 275);
 
     addLabel(this, "lblTitle", QStringLiteral("Tesselmar - Janela de Login"), {14, 10}, 10, true);
     addLabel(this, "lblHeading", QStringLiteral("Login"), {40, 48}, 16, true);
@@ -88,14 +83,6 @@ TfmLogin::TfmLogin(ds::DataSet &users, const QPixmap &background, QWidget *paren
     setTabOrder(edtPassword_, btnLogin_);
     setTabOrder(btnLogin_, btnCancel_);
     edtLogin_->setFocus();
-
-    QRect area;
-    if (parent)
-        area = parent->window()->frameGeometry();
-    else if (const QScreen *screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
-    if (area.isValid())
-        move(area.center() - rect().center());
 }
 
 void TfmLogin::enter()
@@ -130,40 +117,6 @@ void TfmLogin::enter()
     }
     if (loggedIn)
         accept();
-}
-
-void TfmLogin::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    PaintWindowBackground(p, rect(), Background, background_);
-}
-
-// The window has no title bar: pressing on its background drags it.
-void TfmLogin::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        dragging_ = true;
-        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
-        event->accept();
-        return;
-    }
-    QDialog::mousePressEvent(event);
-}
-
-void TfmLogin::mouseMoveEvent(QMouseEvent *event)
-{
-    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - dragOffset_);
-        event->accept();
-        return;
-    }
-    QDialog::mouseMoveEvent(event);
-}
-
-void TfmLogin::mouseReleaseEvent(QMouseEvent *event)
-{
-    dragging_ = false;
-    QDialog::mouseReleaseEvent(event);
 }
 
 bool TfmLogin::eventFilter(QObject *watched, QEvent *event)

@@ -2,6 +2,8 @@
 // The login window: asks for a login and a password and checks them against
 // the users table object. On success it closes with Accepted and leaves the
 // table object standing on the user's row.
+#include "ui/common/borderless_dialog.h"
+
 #include <QDialog>
 #include <QPixmap>
 #include <QPoint>
@@ -13,7 +15,7 @@ namespace ds {
 class DataSet;
 }
 
-class TfmLogin : public QDialog {
+class TfmLogin : public BorderlessDialog {
     Q_OBJECT
 public:
     // users: the users table object (fields login, password). background:
@@ -29,19 +31,12 @@ public slots:
     void enter();
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     ds::DataSet &users_;
-    QPixmap background_;
     QLineEdit *edtLogin_;
     QLineEdit *edtPassword_;
     QPushButton *btnLogin_;
     QPushButton *btnCancel_;
-    bool dragging_ = false;
-    QPoint dragOffset_;
 };

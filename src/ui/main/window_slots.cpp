@@ -3,6 +3,7 @@
 #include "platform/globals.h"
 #include "platform/memory.h"
 #include "platform/prompt/prompt.h"
+#include "ui/common/borderless_dialog.h"
 #include "ui/common/edit_highlight.h"
 #include "ui/common/pictures.h"
 #include "ui/common/report_window.h"
@@ -38,14 +39,6 @@ QDialog *modalHost(QWidget *window, QWidget *parent, std::unique_ptr<QDialog> &o
     return owner.get();
 }
 
-void centreOn(QWidget *window, const QWidget *on)
-{
-    if (!on)
-        return;
-    const QRect area = on->frameGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-}
-
 } // namespace
 
 void TfmMain::openWindow(const QString &className, bool modal)
@@ -74,7 +67,7 @@ void TfmMain::openWindow(const QString &className, bool modal)
         ApplyButtonGlyphs(window);
         HookEditHighlight(window);
         EnableHelpButton(window);
-        centreOn(dialog, this);
+        CentreWindow(dialog, this);
         // Whatever happens inside, the window is freed when it closes.
         struct Free {
             QPointer<QWidget> &slot;
